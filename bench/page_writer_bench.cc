@@ -11,7 +11,7 @@ namespace {
 
 PageRequest HundredThousandEntries() {
   static const char* const kExtensions[] = {".jpg", ".JPG", ".gif", ".jpeg", ".htm",
-                                            ".zip", ".bak", ".png", ".GIF", ".txt"};
+                                            ".zip", ".bak", ".png", ".GIF",  ".txt"};
   PageRequest request;
   request.Names.reserve(100000);
   for (int i = 0; i < 100000; ++i) {

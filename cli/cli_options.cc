@@ -7,8 +7,7 @@ namespace lumenfold::cli {
 namespace {
 
 const std::map<std::string, int> kFilters = {
-    {"jpeg-gif", 1}, {"jpeg", 2}, {"gif", 3}, {"all", 4},
-    {"1", 1},        {"2", 2},    {"3", 3},   {"4", 4},
+    {"jpeg-gif", 1}, {"jpeg", 2}, {"gif", 3}, {"all", 4}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4},
 };
 
 const std::map<std::string, int> kColours = {
@@ -20,8 +19,9 @@ const std::map<std::string, int> kColours = {
 const std::map<std::string, int> kSizes = {{"full", 0}, {"2", 1}, {"3", 2}, {"4", 3}};
 
 // A choice among fixed words, given as text and turned into its number.
-CLI::Option* AddChoice(CLI::App& app, const std::string& name, const std::map<std::string, int>& words,
-                       int* value, const std::string& help) {
+CLI::Option* AddChoice(CLI::App& app, const std::string& name,
+                       const std::map<std::string, int>& words, int* value,
+                       const std::string& help) {
   return app
       .add_option_function<std::string>(
           name, [&words, value](const std::string& word) { *value = words.at(word); }, help)

@@ -22,8 +22,7 @@ std::string FolderText(const std::string& folder) {
 
 int PrintList(const ScanResult& scan, const std::string& folder) {
   if (!scan.error.empty()) {
-    std::fprintf(stderr, "lumenfold-cli: cannot read %s: %s\n", folder.c_str(),
-                 scan.error.c_str());
+    std::fprintf(stderr, "lumenfold-cli: cannot read %s: %s\n", folder.c_str(), scan.error.c_str());
     return 1;
   }
   for (const std::string& name : scan.names) {
@@ -38,7 +37,8 @@ void WarnAboutLinks(const PageRequest& page) {
   for (const std::string& name : page.Names) {
     if (ClassifyEntry(name, page.OutputName) == EntryKind::SkippedEntry) continue;
     if (const auto part = LinkBreakingPart(name)) {
-      std::fprintf(stderr, "lumenfold-cli: warning: the link to \"%s\" will miss the file: "
+      std::fprintf(stderr,
+                   "lumenfold-cli: warning: the link to \"%s\" will miss the file: "
                    "browsers read \"%.*s\" in it as part of the address\n",
                    name.c_str(), static_cast<int>(part->size()), part->data());
     }

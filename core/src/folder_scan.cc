@@ -20,8 +20,8 @@ ScanResult ScanFolder(const std::string& folder, int filter_index, FolderReader&
   reader.ListFiles(folder, take, &result.error);
   std::sort(result.names.begin(), result.names.end(),
             [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
-  result.file_count = static_cast<std::int32_t>(
-      std::min<std::size_t>(result.names.size(), INT32_MAX));
+  result.file_count =
+      static_cast<std::int32_t>(std::min<std::size_t>(result.names.size(), INT32_MAX));
   return result;
 }
 

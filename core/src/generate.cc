@@ -20,11 +20,16 @@ std::string OutputPathFor(std::string_view chosen, int filter_index) {
 
 std::string_view MessageText(GenerateOutcome outcome) {
   switch (outcome) {
-    case GenerateOutcome::kNothingToProcess: return kNothingToProcessText;
-    case GenerateOutcome::kDeclined: return {};
-    case GenerateOutcome::kOpenError: return kOpenErrorText;
-    case GenerateOutcome::kWriteError: return kWriteErrorText;
-    case GenerateOutcome::kDone: return kDoneText;
+    case GenerateOutcome::kNothingToProcess:
+      return kNothingToProcessText;
+    case GenerateOutcome::kDeclined:
+      return {};
+    case GenerateOutcome::kOpenError:
+      return kOpenErrorText;
+    case GenerateOutcome::kWriteError:
+      return kWriteErrorText;
+    case GenerateOutcome::kDone:
+      return kDoneText;
   }
   return {};
 }
@@ -58,9 +63,12 @@ GenerateResult GeneratePage(const std::string& output_path, const PageRequest& r
   std::string reason;
   const auto write = [&](PageStream& out) { WritePage(out, request, date); };
   switch (WritePageFile(output_path, write, &reason)) {
-    case PageFileResult::kOpenFailed: return Finish(ui, GenerateOutcome::kOpenError, reason);
-    case PageFileResult::kWriteFailed: return Finish(ui, GenerateOutcome::kWriteError, reason);
-    case PageFileResult::kWritten: break;
+    case PageFileResult::kOpenFailed:
+      return Finish(ui, GenerateOutcome::kOpenError, reason);
+    case PageFileResult::kWriteFailed:
+      return Finish(ui, GenerateOutcome::kWriteError, reason);
+    case PageFileResult::kWritten:
+      break;
   }
   return Finish(ui, GenerateOutcome::kDone);
 }

@@ -12,8 +12,8 @@ bool IsHexDigit(char c) {
 std::optional<std::string_view> LinkBreakingPart(std::string_view name) {
   for (std::size_t i = 0; i < name.size(); ++i) {
     if (name[i] == '#' || name[i] == '?') return name.substr(i, 1);
-    if (name[i] == '%' && i + 2 < name.size() &&
-        IsHexDigit(name[i + 1]) && IsHexDigit(name[i + 2])) {
+    if (name[i] == '%' && i + 2 < name.size() && IsHexDigit(name[i + 1]) &&
+        IsHexDigit(name[i + 2])) {
       return name.substr(i, 3);
     }
   }

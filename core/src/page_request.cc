@@ -22,18 +22,25 @@ std::string_view PageColour(std::int32_t colour_index) {
 
 int ColumnsFor(std::int32_t size_index) {
   switch (size_index) {
-    case 0: return 1;
-    case 1: return 2;
-    case 2: return 3;
-    default: return 4;
+    case 0:
+      return 1;
+    case 1:
+      return 2;
+    case 2:
+      return 3;
+    default:
+      return 4;
   }
 }
 
 const ThumbnailLayout& ThumbnailLayoutFor(int columns) {
   switch (columns) {
-    case 2: return kTwoAcross;
-    case 3: return kThreeAcross;
-    default: return kFourAcross;
+    case 2:
+      return kTwoAcross;
+    case 3:
+      return kThreeAcross;
+    default:
+      return kFourAcross;
   }
 }
 

@@ -16,10 +16,14 @@ constexpr std::array<bool, 256> kNameSpecials = MakeNameSpecials();
 
 std::string_view NameReplacement(char byte) {
   switch (byte) {
-    case '"': return "&quot;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    default: return "\r\n";
+    case '"':
+      return "&quot;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    default:
+      return "\r\n";
   }
 }
 

@@ -46,6 +46,8 @@ std::optional<std::time_t> SourceDateEpoch(const char* value) {
   return seconds;
 }
 
-SystemDate DateFromEnvironment() { return SystemDate(SourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"))); }
+SystemDate DateFromEnvironment() {
+  return SystemDate(SourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH")));
+}
 
 }  // namespace lumenfold

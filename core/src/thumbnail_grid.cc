@@ -28,7 +28,8 @@ Row GatherRow(const PageRequest& request, std::size_t start, std::size_t count, 
   while (row.size < columns && index < count) {
     const std::string_view name = request.Names[index++];
     const EntryKind kind = ClassifyEntry(name, request.OutputName);
-    if (kind != EntryKind::SkippedEntry) row.cells[static_cast<std::size_t>(row.size++)] = {name, kind};
+    if (kind != EntryKind::SkippedEntry)
+      row.cells[static_cast<std::size_t>(row.size++)] = {name, kind};
   }
   row.next = index;
   return row;

@@ -76,7 +76,8 @@ TEST_F(CliTest, ListPrintsNamesByteForByteInListOrder) {
 }
 
 TEST_F(CliTest, PageEqualsTheCorePageForTheSameChoices) {
-  Touch({"a.jpg", "b c.gif", "\xE8\xA1\xA8.JPG", "p.htm", "z.zip", "z.bak", "DSC.htm"});
+  Touch(
+      {"a.jpg", "b c.gif", "\xE8\xA1\xA8.JPG", "p.htm", "z.zip", "z.bak", "DSC.htm", "n\xFF.gif"});
   const std::string title = " Trip \xFF<B>\"x\"</B> ";
   const CliRun run = RunCli({"-f", "all", "-t", title, "--upper-comment=Day one", "-l", "by me",
                              "-w", "C:\\back 1.gif", "-c", "cyan", "-s", "full", "--always-rule",
@@ -85,7 +86,7 @@ TEST_F(CliTest, PageEqualsTheCorePageForTheSameChoices) {
   EXPECT_EQ(run.err, "lumenfold-cli: wrote " + Folder() + "DSC.htm\n");
 
   PageRequest request = test::RequestWith(
-      {"a.jpg", "b c.gif", "DSC.htm", "p.htm", "z.bak", "z.zip", "\xE8\xA1\xA8.JPG"});
+      {"a.jpg", "b c.gif", "DSC.htm", "n\xFF.gif", "p.htm", "z.bak", "z.zip", "\xE8\xA1\xA8.JPG"});
   request.Title = title;
   request.UpperComment = "Day one";
   request.LowerComment = "by me";

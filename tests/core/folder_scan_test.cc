@@ -1,9 +1,8 @@
 #include "lumenfold/folder_scan.h"
 
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-
-#include <gtest/gtest.h>
 
 #include "temp_dir.h"
 
@@ -41,17 +40,27 @@ TEST(MatchesPattern, CaseStarsAndEveryName) {
     const char* pattern;
     bool match;
   } cases[] = {
-      {"a.jpg", "*.jpg", true},        {"A.JPG", "*.jpg", true},
-      {"a.Jpg", "*.jpg", true},        {".jpg", "*.jpg", true},
-      {"a.jpg.bak", "*.jpg", false},   {"ajpg", "*.jpg", false},
-      {"a.jpeg", "*.jpg", false},      {"a.jpeg", "*.jpeg", true},
-      {"x.y.jpeg", "*.JPEG", true},    {"a.gif", "*.gif", true},
-      {"README", "*.*", true},         {"x.", "*.*", true},
-      {"", "*.*", true},               {"a.b", "a*b", true},
-      {"ab", "a*b", true},             {"a", "a*b", false},
-      {"\xE9.jpg", "*.jpg", true},     {"\xC9.JPG", "*.jpg", true},
+      {"a.jpg", "*.jpg", true},
+      {"A.JPG", "*.jpg", true},
+      {"a.Jpg", "*.jpg", true},
+      {".jpg", "*.jpg", true},
+      {"a.jpg.bak", "*.jpg", false},
+      {"ajpg", "*.jpg", false},
+      {"a.jpeg", "*.jpg", false},
+      {"a.jpeg", "*.jpeg", true},
+      {"x.y.jpeg", "*.JPEG", true},
+      {"a.gif", "*.gif", true},
+      {"README", "*.*", true},
+      {"x.", "*.*", true},
+      {"", "*.*", true},
+      {"a.b", "a*b", true},
+      {"ab", "a*b", true},
+      {"a", "a*b", false},
+      {"\xE9.jpg", "*.jpg", true},
+      {"\xC9.JPG", "*.jpg", true},
       {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*c", false},
-      {"[x].jpg", "[x]*", true},       {"abc", "*", true},
+      {"[x].jpg", "[x]*", true},
+      {"abc", "*", true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.match) << c.name << " ~ " << c.pattern;
@@ -73,8 +82,8 @@ class ScanFolderTest : public ::testing::Test {
 };
 
 TEST_F(ScanFolderTest, EachFilterListsItsFilesInNaturalOrder) {
-  Touch({"d.png", "c.gif", "b.jpeg", "a.jpg", "IMG_10.JPG", "IMG_2.jpg", "e.Gif", "f.htm",
-         "g.bak", "h"});
+  Touch({"d.png", "c.gif", "b.jpeg", "a.jpg", "IMG_10.JPG", "IMG_2.jpg", "e.Gif", "f.htm", "g.bak",
+         "h"});
   EXPECT_EQ(Scan(1), (Names{"a.jpg", "b.jpeg", "c.gif", "e.Gif", "IMG_2.jpg", "IMG_10.JPG"}));
   EXPECT_EQ(Scan(2), (Names{"a.jpg", "b.jpeg", "IMG_2.jpg", "IMG_10.JPG"}));
   EXPECT_EQ(Scan(3), (Names{"c.gif", "e.Gif"}));

@@ -1,9 +1,8 @@
 #include "lumenfold/generate.h"
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-
-#include <gtest/gtest.h>
 
 #include "page_test_util.h"
 #include "temp_dir.h"
@@ -23,11 +22,16 @@ TEST(OutputPathFor, ForcesTheFiltersExtension) {
     int filter;
     const char* path;
   } cases[] = {
-      {"/p/index.htm", 2, "/p/index.html"}, {"/p/index.html", 1, "/p/index.htm"},
-      {"/p/notes.txt", 4, "/p/notes.htm"},  {"/p/index.html", 3, "/p/index.htm"},
-      {"/p/album", 1, "/p/album.htm"},      {"/p/album", 2, "/p/album.html"},
-      {"/p/my.album", 1, "/p/my.htm"},      {"/p/a.b/page", 1, "/p/a.b/page.htm"},
-      {"album", 1, "album.htm"},            {"/p/\xE8\xA1\xA8.x", 1, "/p/\xE8\xA1\xA8.htm"},
+      {"/p/index.htm", 2, "/p/index.html"},
+      {"/p/index.html", 1, "/p/index.htm"},
+      {"/p/notes.txt", 4, "/p/notes.htm"},
+      {"/p/index.html", 3, "/p/index.htm"},
+      {"/p/album", 1, "/p/album.htm"},
+      {"/p/album", 2, "/p/album.html"},
+      {"/p/my.album", 1, "/p/my.htm"},
+      {"/p/a.b/page", 1, "/p/a.b/page.htm"},
+      {"album", 1, "album.htm"},
+      {"/p/\xE8\xA1\xA8.x", 1, "/p/\xE8\xA1\xA8.htm"},
   };
   for (const auto& c : cases) EXPECT_EQ(OutputPathFor(c.chosen, c.filter), c.path) << c.chosen;
 }
@@ -207,9 +211,8 @@ TEST_F(GeneratePageTest, AWriteFailureIsReportedAndKeepsTheOldPage) {
     ScriptedUi ui(true);
     const GenerateResult result = GeneratePage(path_, request_, ui, date_);
     const bool reported = ui.reports == std::vector{GenerateOutcome::kWriteError};
-    return result.outcome == GenerateOutcome::kWriteError && reported && !result.reason.empty()
-               ? 0
-               : 1;
+    return result.outcome == GenerateOutcome::kWriteError && reported && !result.reason.empty() ? 0
+                                                                                                : 1;
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadFile(path_), "old page");

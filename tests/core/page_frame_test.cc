@@ -1,6 +1,6 @@
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "page_test_util.h"
 
@@ -28,22 +28,17 @@ TEST(WritePage, FrameParts) {
   const std::string body = "<BODY BGCOLOR=\"#FFFFD0\">\n";
   const FrameCase cases[] = {
       {"nothing set", [](PageRequest&) {}, Page(body, "")},
-      {"title of one blank counts",
-       [](PageRequest& r) { r.Title = " "; },
+      {"title of one blank counts", [](PageRequest& r) { r.Title = " "; },
        Page("<HEAD>\n<TITLE> </TITLE>\n</HEAD>\n" + body +
                 "<CENTER><FONT SIZE=6> </FONT></CENTER>\n<HR>\n",
             "")},
-      {"upper comment without title",
-       [](PageRequest& r) { r.UpperComment = "Day one"; },
+      {"upper comment without title", [](PageRequest& r) { r.UpperComment = "Day one"; },
        Page(body + "<BR>\n<CENTER><FONT SIZE=3>Day one</FONT></CENTER>\n<HR>\n", "")},
-      {"always rule alone: both rules, no address",
-       [](PageRequest& r) { r.AlwaysRule = true; },
+      {"always rule alone: both rules, no address", [](PageRequest& r) { r.AlwaysRule = true; },
        Page(body + "<HR>\n", "<HR>\n")},
-      {"date without lower comment",
-       [](PageRequest& r) { r.StampDate = true; },
+      {"date without lower comment", [](PageRequest& r) { r.StampDate = true; },
        Page(body, "<HR>\n<ADDRESS><DIV ALIGN=RIGHT>1/5/27</DIV>\n</ADDRESS>\n")},
-      {"lower comment without date",
-       [](PageRequest& r) { r.LowerComment = "by me"; },
+      {"lower comment without date", [](PageRequest& r) { r.LowerComment = "by me"; },
        Page(body, "<HR>\n<ADDRESS>by me</ADDRESS>\n")},
       {"markup in typed texts goes out as typed",
        [](PageRequest& r) {
@@ -54,19 +49,15 @@ TEST(WritePage, FrameParts) {
                 "<CENTER><FONT SIZE=6>A & B <I>\"x\"</I></FONT></CENTER>\n<BR>\n"
                 "<CENTER><FONT SIZE=3>one<BR>two</FONT></CENTER>\n<HR>\n",
             "")},
-      {"wallpaper as typed",
-       [](PageRequest& r) { r.Wallpaper = "C:\\My Pictures\\back 1.gif"; },
+      {"wallpaper as typed", [](PageRequest& r) { r.Wallpaper = "C:\\My Pictures\\back 1.gif"; },
        Page("<BODY BGCOLOR=\"#FFFFD0\" BACKGROUND=\"C:\\My Pictures\\back 1.gif\">\n", "")},
-      {"line feed inside a typed text",
-       [](PageRequest& r) { r.LowerComment = "a\nb"; },
+      {"line feed inside a typed text", [](PageRequest& r) { r.LowerComment = "a\nb"; },
        Page(body, "<HR>\n<ADDRESS>a\nb</ADDRESS>\n")},
-      {"percent signs are plain text",
-       [](PageRequest& r) { r.Title = "100%s %d"; },
+      {"percent signs are plain text", [](PageRequest& r) { r.Title = "100%s %d"; },
        Page("<HEAD>\n<TITLE>100%s %d</TITLE>\n</HEAD>\n" + body +
                 "<CENTER><FONT SIZE=6>100%s %d</FONT></CENTER>\n<HR>\n",
             "")},
-      {"colour outside the table is grey",
-       [](PageRequest& r) { r.ColourIndex = -1; },
+      {"colour outside the table is grey", [](PageRequest& r) { r.ColourIndex = -1; },
        Page("<BODY BGCOLOR=\"#D0D0D0\">\n", "")},
   };
   for (const FrameCase& c : cases) {

@@ -28,8 +28,7 @@ TEST(PageStream, NamesKeepEveryByteButTheThreeThatBreakMarkup) {
     std::string_view name;
     std::string_view written;
   } cases[] = {
-      {"\"><script>alert(1)</script>.jpg",
-       "&quot;&gt;&lt;script&gt;alert(1)&lt;/script&gt;.jpg"},
+      {"\"><script>alert(1)</script>.jpg", "&quot;&gt;&lt;script&gt;alert(1)&lt;/script&gt;.jpg"},
       {"a&b #1 %41.jpg", "a&b #1 %41.jpg"},
       {"\x95\x5C\xFF\xFE.gif", "\x95\x5C\xFF\xFE.gif"},
       {"two\nlines", "two\r\nlines"},

@@ -1,8 +1,8 @@
 #include "lumenfold/system_date.h"
 
-#include <clocale>
-
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace lumenfold {
 namespace {

@@ -21,8 +21,9 @@ std::string NameCell(std::string_view name, int columns, std::string_view extra 
 }
 std::string Link(std::string_view heading, std::string_view name, int columns) {
   const std::string n(name);
-  return "<TD> <BR><B>" + std::string(heading) + "</B><BR><A HREF=\"" + n + "\"><FONT SIZE=" +
-         std::string(ThumbnailLayoutFor(columns).font_size) + ">" + n + "</FONT></A></TD>\n";
+  return "<TD> <BR><B>" + std::string(heading) + "</B><BR><A HREF=\"" + n +
+         "\"><FONT SIZE=" + std::string(ThumbnailLayoutFor(columns).font_size) + ">" + n +
+         "</FONT></A></TD>\n";
 }
 std::string Pair(const std::string& pictures, const std::string& names) {
   return "<TR>\n" + pictures + "</TR>\n<TR>\n" + names + "</TR>\n";

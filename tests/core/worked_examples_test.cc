@@ -1,9 +1,9 @@
 // Whole pages compared byte for byte with files made by hand from the
 // page's documented examples.
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
-
-#include <gtest/gtest.h>
 
 #include "page_test_util.h"
 

@@ -13,7 +13,7 @@ namespace lumenfold {
 
 // One row of the filter table, chosen by the open dialog's filter index.
 struct ScanFilterRow {
-  std::string_view label;                   // Shown beside "filter".
+  std::string_view label;                      // Shown beside "filter".
   std::span<const std::string_view> patterns;  // Searched in this order.
 };
 
@@ -36,8 +36,8 @@ class FolderReader {
   // folder text means the current folder). Returns false, with the system's
   // reason in `error`, when the folder cannot be read; entries given before
   // a failure stay given.
-  virtual bool ListFiles(const std::string& folder, const std::function<void(std::string_view)>& take,
-                         std::string* error) = 0;
+  virtual bool ListFiles(const std::string& folder,
+                         const std::function<void(std::string_view)>& take, std::string* error) = 0;
 };
 
 // Lists regular files and symbolic links to regular files. Never lists

@@ -15,9 +15,7 @@ namespace lumenfold {
 // names compare equal: IMG_2.jpg < IMG_10.jpg, a.JPG < b.jpg, A.jpg < a.jpg.
 int NaturalCompare(std::string_view a, std::string_view b);
 
-inline bool NaturalLess(std::string_view a, std::string_view b) {
-  return NaturalCompare(a, b) < 0;
-}
+inline bool NaturalLess(std::string_view a, std::string_view b) { return NaturalCompare(a, b) < 0; }
 
 }  // namespace lumenfold
 
