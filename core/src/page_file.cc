@@ -68,22 +68,24 @@ int CreateTemporary(const std::string& target, std::string* temp_path) {
   return -1;
 }
 
-// An existing page must be writable to be replaced, as writing it in place
-// would need; this also keeps a read-only page read-only.
-bool CheckReplaceable(const std::string& target, std::optional<struct stat>* old, int* error) {
+// An existing page must be a regular file that could be written in place:
+// a read-only page stays read-only, and no device, pipe or socket that a link
+// leads to is ever swapped for a file.
+bool CheckReplaceable(const std::string& target, std::optional<struct stat>* old,
+                      std::string* reason) {
   struct stat st;
   if (stat(target.c_str(), &st) != 0) {
     if (errno == ENOENT) return true;
-    *error = errno;
+    *reason = Reason(errno);
     return false;
   }
-  if (S_ISDIR(st.st_mode)) {
-    *error = EISDIR;
+  if (!S_ISREG(st.st_mode)) {
+    *reason = S_ISDIR(st.st_mode) ? Reason(EISDIR) : "Not a regular file";
     return false;
   }
   const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) {
-    *error = errno;
+    *reason = Reason(errno);
     return false;
   }
   ::close(fd);
@@ -111,11 +113,7 @@ PageFileResult WritePageFile(const std::string& path, const std::function<void(P
                              std::string* reason) {
   const std::string target = ResolvedTarget(path);
   std::optional<struct stat> old;
-  int error = 0;
-  if (!CheckReplaceable(target, &old, &error)) {
-    *reason = Reason(error);
-    return PageFileResult::kOpenFailed;
-  }
+  if (!CheckReplaceable(target, &old, reason)) return PageFileResult::kOpenFailed;
   std::string temp_path;
   const int fd = CreateTemporary(target, &temp_path);
   if (fd < 0) {
@@ -131,7 +129,7 @@ PageFileResult WritePageFile(const std::string& path, const std::function<void(P
     write(out);
     written = out.Flush();
   }
-  error = written ? 0 : (sink.error != 0 ? sink.error : EIO);
+  int error = written ? 0 : (sink.error != 0 ? sink.error : EIO);
   if (written && fdatasync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && std::rename(temp_path.c_str(), target.c_str()) != 0) error = errno;

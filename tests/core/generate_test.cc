@@ -168,6 +168,14 @@ TEST_F(GeneratePageTest, OpenErrors) {
   EXPECT_EQ(Generate(ui), GenerateOutcome::kOpenError);
   EXPECT_TRUE(ui.asked.empty());
   EXPECT_TRUE(std::filesystem::is_directory(path_));
+
+  // Something that is no regular file is confirmed, then never swapped.
+  ASSERT_EQ(mkfifo((dir_ / "fifo").c_str(), 0666), 0);
+  std::filesystem::create_symlink("fifo", dir_ / "pipe.htm");
+  path_ = dir_ / "pipe.htm";
+  EXPECT_EQ(Generate(ui), GenerateOutcome::kOpenError);
+  EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "fifo"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"fifo", "folder.htm", "pipe.htm"}));
 }
 
 // Permissions bind only an unprivileged user, so these run as one.
