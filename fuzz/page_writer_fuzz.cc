@@ -21,11 +21,16 @@ void Check(bool holds) {
 std::string Escaped(std::string_view name) {
   std::string out;
   for (char c : name) {
-    if (c == '"') out += "&quot;";
-    else if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
-    else if (c == '\n') out += "\r\n";
-    else out += c;
+    if (c == '"')
+      out += "&quot;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
+    else if (c == '\n')
+      out += "\r\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -35,7 +40,8 @@ PageRequest RandomRequest(FuzzedDataProvider& in) {
   const int names = in.ConsumeIntegralInRange(0, 40);
   for (int i = 0; i < names; ++i) {
     static const char* const kTails[] = {".jpg", ".GIF", ".htm", ".bak", ".zip", ""};
-    request.Names.push_back(in.ConsumeRandomLengthString(24) + kTails[in.ConsumeIntegralInRange(0, 5)]);
+    request.Names.push_back(in.ConsumeRandomLengthString(24) +
+                            kTails[in.ConsumeIntegralInRange(0, 5)]);
   }
   request.FileCount = in.ConsumeIntegralInRange<std::int32_t>(-2, names + 2);
   request.Title = in.ConsumeRandomLengthString(40);

@@ -53,14 +53,14 @@ std::string ResolvedTarget(const std::string& path) {
   return target;
 }
 
-// A fresh, hidden name beside the page: the folder scan never lists it.
+// A fresh, hidden name beside the page: the folder scan never lists it, and
+// it stays short however long the page's own name is.
 int CreateTemporary(const std::string& target, std::string* temp_path) {
   const std::string folder(FolderPart(target, PathSyntax::kHost));
-  const std::string stem = folder + "." + std::string(BareName(target, PathSyntax::kHost)) + ".";
   std::random_device seed;
-  std::mt19937 draw(seed());
+  std::mt19937_64 draw(seed());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp_path = stem + std::to_string(draw() % 1000000000u) + ".tmp";
+    *temp_path = folder + ".lumenfold-" + std::to_string(draw() % 1000000000000u) + ".tmp";
     const int fd = ::open(temp_path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

@@ -26,6 +26,7 @@ struct CliSetup {
   std::string cwd;                       // Where it runs; empty: here.
   std::vector<std::string> environment;  // Added to LC_ALL=C and a fixed date.
   long file_size_limit = -1;             // Bytes any file may reach; -1: no limit.
+  bool as_nobody = false;                // Drop root's privileges first.
 };
 
 namespace detail {
@@ -38,6 +39,7 @@ namespace detail {
                        static_cast<rlim_t>(setup.file_size_limit)};
     setrlimit(RLIMIT_FSIZE, &limit);
   }
+  if (setup.as_nobody && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(95);
   setenv("LC_ALL", "C", 1);
   setenv("SOURCE_DATE_EPOCH", "1796947200", 1);  // 2026-12-11
   for (const std::string& variable : setup.environment) putenv(strdup(variable.c_str()));
