@@ -2,13 +2,15 @@
 # Installs, through apt-get, whatever the build and the tests need and the
 # machine lacks. Runs as root on Debian 12; does nothing when all is there.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools fonts-ipafont-gothic
-  xvfb xauth
+  xvfb xauth chromium
 )
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -19,4 +21,9 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The browser test's npm packages, as the lock file pins them.
+if [ ! -d tests/browser/node_modules/playwright-core ]; then
+  npm ci --prefix tests/browser --no-audit --no-fund
 fi

@@ -7,8 +7,11 @@
 namespace lumenfold {
 namespace {
 
+// "C", "POSIX" and the C locale with another character set, such as
+// "C.UTF-8": none of them has a short date of its own.
 bool IsPlainLocale(const char* name) {
-  return name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0;
+  return name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0 ||
+         std::strncmp(name, "C.", 2) == 0;
 }
 
 }  // namespace

@@ -8,6 +8,10 @@ namespace lumenfold {
 namespace {
 
 TEST(ShortDate, PlainLocaleIsMonthDayTwoDigitYear) {
+  for (const char* locale : {"C", "POSIX", "C.UTF-8"}) {
+    if (std::setlocale(LC_TIME, locale) == nullptr) continue;
+    EXPECT_EQ(SystemDate(1799107200).ShortDate(), "1/5/27") << locale;
+  }
   std::setlocale(LC_TIME, "C");
   const struct {
     std::time_t instant;
