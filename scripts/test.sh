@@ -16,6 +16,6 @@ run_tests() {
   ctest --test-dir "$build" --output-on-failure --parallel 2
 }
 
-run_tests build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_tests build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMENFOLD_PACKAGE_TEST=ON
 run_tests build/sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMENFOLD_SANITIZE=ON -DLUMENFOLD_BUILD_BENCH=OFF
 echo "All tests passed, with and without sanitizers."
