@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools fonts-ipafont-gothic
-  xvfb xauth
+  xvfb xauth imagemagick
 )
 
 missing=()

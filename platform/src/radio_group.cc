@@ -1,5 +1,9 @@
 #include <QFontMetrics>
 
+#include <QStyle>
+#include <algorithm>
+
+#include "group_frame.h"
 #include "vcl/ext_ctrls.h"
 
 namespace vcl {
@@ -65,6 +69,8 @@ QWidget* TRadioGroup::TabTarget() const {
   return Button(index >= 0 ? index : 0);
 }
 
+void TRadioGroup::paintEvent(QPaintEvent*) { PaintGroupFrame(*this, title()); }
+
 void TRadioGroup::resizeEvent(QResizeEvent* event) {
   QGroupBox::resizeEvent(event);
   ArrangeButtons();
@@ -81,8 +87,10 @@ void TRadioGroup::ApplyTabStop() {
 }
 
 // The buttons fill the columns top to bottom, column by column, in equal
-// cells below the caption line; each button takes its whole cell, and what
-// is left over from equal rows is shared above and below them.
+// cells below the caption line; each button takes its cell's width, and what
+// is left over from equal rows is shared above and below them. A cell lower
+// than the round indicator gets a taller button centred on it: buttons
+// paint no background, so neighbours may overlap without hiding anything.
 void TRadioGroup::ArrangeButtons() {
   if (buttons_.empty()) return;
   const int count = static_cast<int>(buttons_.size());
@@ -92,11 +100,15 @@ void TRadioGroup::ArrangeButtons() {
   const int cell_width = (width() - 10) / columns_;
   const int cell_height = rows_height / per_column;
   const int top_margin = text_height + 1 + (rows_height % per_column) / 2;
+  const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
+  const int button_height = std::max(cell_height, indicator + 1);
+  const int offset = (cell_height - button_height) / 2;
   for (int i = 0; i < count; ++i) {
     const int column = i / per_column;
     const int row = i % per_column;
-    buttons_[static_cast<size_t>(i)]->setGeometry(8 + column * cell_width, top_margin + row * cell_height,
-                                                  cell_width, cell_height);
+    buttons_[static_cast<size_t>(i)]->setGeometry(8 + column * cell_width,
+                                                  top_margin + row * cell_height + offset, cell_width,
+                                                  button_height);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "vcl/std_ctrls.h"
 
+#include "group_frame.h"
+
 namespace vcl {
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent), TControl(this) { SetTabStop(true); }
@@ -33,5 +35,7 @@ QString TListBox::ItemAt(int index) const {
 TGroupBox::TGroupBox(QWidget* parent) : QGroupBox(parent), TControl(this) {
   setFocusPolicy(Qt::NoFocus);
 }
+
+void TGroupBox::paintEvent(QPaintEvent*) { PaintGroupFrame(*this, title()); }
 
 }  // namespace vcl

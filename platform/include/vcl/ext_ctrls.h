@@ -55,6 +55,7 @@ class TRadioGroup : public QGroupBox, public TControl {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void ApplyTabStop() override;
 
  private:

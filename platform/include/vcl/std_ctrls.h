@@ -81,6 +81,9 @@ class TGroupBox : public QGroupBox, public TControl {
   explicit TGroupBox(QWidget* parent);
   QString Caption() const { return title(); }
   void SetCaption(const QString& caption) { setTitle(caption); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace vcl
