@@ -14,7 +14,7 @@
 namespace lumenfold::form1 {
 
 using vcl::TColor;
-using vcl::TFontSpec;
+using vcl::TFontDesc;
 using vcl::TFontStyle;
 
 inline constexpr const char* kGothic = "ＭＳ ゴシック";    // fixed pitch
@@ -27,7 +27,7 @@ struct WindowSettings {
   // The area inside a frame of 4 pixels on each side under a title bar of
   // 19 pixels, the frame the window was laid out in.
   int client_width, client_height;
-  TFontSpec font;  // shown by no control
+  TFontDesc font;  // shown by no control
 };
 
 inline constexpr WindowSettings kWindow{
@@ -129,14 +129,14 @@ inline constexpr std::array kTexts{
 
 struct FontRow {
   const char* name;
-  TFontSpec font;
+  TFontDesc font;
   std::optional<TColor> background;  // none: the parent's or the class's own
 };
 
-inline constexpr TFontSpec kSmallGothic{kGothic, 15, vcl::clBlack, TFontStyle::Regular};
-inline constexpr TFontSpec kSmallNavyGothic{kGothic, 15, vcl::clNavy, TFontStyle::Regular};
-inline constexpr TFontSpec kSmallPGothic{kPGothic, 15, vcl::clBlack, TFontStyle::Regular};
-inline constexpr TFontSpec kGroupFont{kGothic, 12, vcl::clBlack, TFontStyle::Regular};
+inline constexpr TFontDesc kSmallGothic{kGothic, 15, vcl::clBlack, TFontStyle::Regular};
+inline constexpr TFontDesc kSmallNavyGothic{kGothic, 15, vcl::clNavy, TFontStyle::Regular};
+inline constexpr TFontDesc kSmallPGothic{kPGothic, 15, vcl::clBlack, TFontStyle::Regular};
+inline constexpr TFontDesc kGroupFont{kGothic, 12, vcl::clBlack, TFontStyle::Regular};
 
 inline constexpr std::array kFonts{
     FontRow{"Label1", {kGothic, 23, vcl::clBlue, TFontStyle::Bold | TFontStyle::Italic}, vcl::clAqua},

@@ -48,7 +48,7 @@ void TControl::SetColor(TColor color) {
   self_->setAutoFillBackground(true);
 }
 
-void TControl::SetFont(const TFontSpec& font) {
+void TControl::SetFont(const TFontDesc& font) {
   font_ = font;
   self_->setFont(ToQFont(font));
   // Only the active and inactive text take the colour, so that a disabled

@@ -23,7 +23,7 @@ void RaiseEvent(const TNotifyEvent& handler, TObject* sender) {
 
 TForm::TForm(TComponent* owner) : QWidget(nullptr), owner_(owner) {}
 
-void TForm::SetFont(const TFontSpec& font) {
+void TForm::SetFont(const TFontDesc& font) {
   font_ = font;
   setFont(ToQFont(font));
 }

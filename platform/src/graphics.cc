@@ -17,11 +17,11 @@ QString SubstituteFace(const QString& face) {
   return face;
 }
 
-QFont ToQFont(const TFontSpec& spec) {
-  QFont font(SubstituteFace(QString::fromUtf8(spec.face)));
-  font.setPixelSize(spec.height);
-  font.setBold(HasStyle(spec.style, TFontStyle::Bold));
-  font.setItalic(HasStyle(spec.style, TFontStyle::Italic));
+QFont ToQFont(const TFontDesc& desc) {
+  QFont font(SubstituteFace(QString::fromUtf8(desc.face)));
+  font.setPixelSize(desc.height);
+  font.setBold(HasStyle(desc.style, TFontStyle::Bold));
+  font.setItalic(HasStyle(desc.style, TFontStyle::Italic));
   // Keep the named face even where fontconfig would rather pick another.
   font.setStyleStrategy(QFont::PreferMatch);
   return font;

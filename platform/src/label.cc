@@ -26,7 +26,7 @@ void TLabel::SetAutoSize(bool auto_size) {
   Fit();
 }
 
-void TLabel::SetFont(const TFontSpec& font) {
+void TLabel::SetFont(const TFontDesc& font) {
   TControl::SetFont(font);
   Fit();
 }

@@ -53,7 +53,7 @@ void TRadioGroup::SetItemIndex(int index) {
   ApplyTabStop();
 }
 
-void TRadioGroup::SetFont(const TFontSpec& font) {
+void TRadioGroup::SetFont(const TFontDesc& font) {
   TControl::SetFont(font);
   ArrangeButtons();
 }

@@ -59,8 +59,8 @@ class TControl {
   std::optional<TColor> Color() const { return color_; }
   virtual void SetColor(TColor color);
 
-  const TFontSpec& Font() const { return font_; }
-  virtual void SetFont(const TFontSpec& font);
+  const TFontDesc& Font() const { return font_; }
+  virtual void SetFont(const TFontDesc& font);
 
   TNotifyEvent OnClick;
 
@@ -80,7 +80,7 @@ class TControl {
   bool tab_stop_ = false;
   int tab_order_ = -1;
   std::optional<TColor> color_;
-  TFontSpec font_{"", 0, clBlack, TFontStyle::Regular};
+  TFontDesc font_{"", 0, clBlack, TFontStyle::Regular};
 };
 
 // The control part of `widget`, or null for a widget that is no control.

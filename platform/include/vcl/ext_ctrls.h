@@ -47,7 +47,7 @@ class TRadioGroup : public QGroupBox, public TControl {
   // -1 when no button is selected.
   int ItemIndex() const;
   void SetItemIndex(int index);
-  void SetFont(const TFontSpec& font) override;
+  void SetFont(const TFontDesc& font) override;
 
   QRadioButton* Button(int index) const;
   // The button that Tab lands on: the selected one, else the first.

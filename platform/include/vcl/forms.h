@@ -32,8 +32,8 @@ class TForm : public QWidget {
   // Size of the area inside the frame and title bar.
   void SetClientSize(int width, int height) { resize(width, height); }
   void SetIcon(const QIcon& icon) { setWindowIcon(icon); }
-  const TFontSpec& Font() const { return font_; }
-  void SetFont(const TFontSpec& font);
+  const TFontDesc& Font() const { return font_; }
+  void SetFont(const TFontDesc& font);
 
   TNotifyEvent OnCreate;
 
@@ -48,7 +48,7 @@ class TForm : public QWidget {
 
  private:
   TComponent* owner_;
-  TFontSpec font_{"", 0, clBlack, TFontStyle::Regular};
+  TFontDesc font_{"", 0, clBlack, TFontStyle::Regular};
 };
 
 // Owns the Qt application, the forms, the title and the dialog host.

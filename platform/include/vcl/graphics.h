@@ -39,7 +39,7 @@ constexpr bool HasStyle(TFontStyle set, TFontStyle one) {
 
 // A font as the description names it: face, character height in pixels,
 // colour and style.
-struct TFontSpec {
+struct TFontDesc {
   const char* face;  // UTF-8
   int height;
   TColor color;
@@ -50,8 +50,8 @@ struct TFontSpec {
 // the original system are not on Linux, IPA's Gothic faces are.
 QString SubstituteFace(const QString& face);
 
-// `spec` as a QFont at its pixel height, with the substituted face.
-QFont ToQFont(const TFontSpec& spec);
+// `desc` as a QFont at its pixel height, with the substituted face.
+QFont ToQFont(const TFontDesc& desc);
 
 }  // namespace vcl
 

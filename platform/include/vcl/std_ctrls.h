@@ -24,7 +24,7 @@ class TLabel : public QLabel, public TControl {
   void SetCaption(const QString& caption);
   bool AutoSize() const { return auto_size_; }
   void SetAutoSize(bool auto_size);
-  void SetFont(const TFontSpec& font) override;
+  void SetFont(const TFontDesc& font) override;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
