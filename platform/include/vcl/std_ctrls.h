@@ -6,11 +6,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "vcl/control.h"
 
 namespace vcl {
+
+class ListBoxModel;
 
 // Static text, opaque: it paints its background colour behind the text.
 // With AutoSize on it measures its caption (one blank when the caption is
@@ -53,26 +59,42 @@ class TCheckBox : public QCheckBox, public TControl {
   void SetChecked(bool checked) { setChecked(checked); }
 };
 
-// A list of texts, one selectable at a time. With Sorted on, the list keeps
-// its items in order however they are added.
-class TListBox : public QListWidget, public TControl {
+// A list of byte strings, one selectable at a time. Items are kept as the
+// bytes they were given (file names as they are on disk) and shown decoded
+// as file names are. With Sorted on, the list keeps its items in its item
+// order however they are added.
+class TListBox : public QListView, public TControl {
   Q_OBJECT
  public:
+  // True when `a` goes before `b`.
+  using TItemOrder = std::function<bool(std::string_view a, std::string_view b)>;
+
   explicit TListBox(QWidget* parent);
+  ~TListBox() override;
 
-  bool Sorted() const { return isSortingEnabled(); }
+  bool Sorted() const { return sorted_; }
   void SetSorted(bool sorted);
-  int ItemHeight() const { return item_height_; }
-  void SetItemHeight(int height) { item_height_ = height; }
+  // The order a sorted list keeps; plain byte order until set.
+  void SetItemOrder(TItemOrder order);
+  int ItemHeight() const;
+  void SetItemHeight(int height);
 
-  void AddItem(const QString& text);
-  void ClearItems() { clear(); }
-  int ItemCount() const { return count(); }
+  // Puts one item in its place (at the end when not sorted).
+  void AddItem(std::string item);
+  // Replaces every item at once, with one sort and one update of the view,
+  // so that a long list fills without a cost per item.
+  void SetItems(std::vector<std::string> items);
+  void ClearItems();
+  int ItemCount() const;
+  const std::vector<std::string>& Items() const;
+  // Item `index` as the list shows it; empty past the end.
   QString ItemAt(int index) const;
-  int ItemIndex() const { return currentRow(); }
+  int ItemIndex() const { return currentIndex().row(); }
 
  private:
-  int item_height_ = 16;
+  bool sorted_ = false;
+  TItemOrder order_;
+  ListBoxModel* model_;
 };
 
 class TGroupBox : public QGroupBox, public TControl {
