@@ -97,8 +97,4 @@ void TForm1::BitBtn1Click(vcl::TObject* /*Sender*/) {
   std::exit(0);
 }
 
-void TForm1::BitBtn2Click(vcl::TObject* /*Sender*/) {}
-void TForm1::BitBtn3Click(vcl::TObject* /*Sender*/) {}
-void TForm1::BitBtn4Click(vcl::TObject* /*Sender*/) {}
-
 }  // namespace lumenfold

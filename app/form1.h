@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "lumenfold/page_request.h"
+
 #include "vcl/buttons.h"
 #include "vcl/dialogs.h"
 #include "vcl/ext_ctrls.h"
@@ -55,8 +57,14 @@ class TForm1 : public vcl::TForm {
   void FormCreate(vcl::TObject* Sender);
   // Ends the process at once with status 0; never returns.
   [[noreturn]] void BitBtn1Click(vcl::TObject* Sender);
+  // Lists the picture files of the folder of a file the user picks, counts
+  // them and makes the page ready to be generated. Cancelled, it does nothing.
   void BitBtn2Click(vcl::TObject* Sender);
+  // Puts the path of a file the user picks into the wallpaper box.
   void BitBtn3Click(vcl::TObject* Sender);
+  // Asks for the page file, forces its extension, shows its name in Edit5
+  // and writes the page of the listed names and the window's choices,
+  // asking before it replaces a file and reporting how it ended.
   void BitBtn4Click(vcl::TObject* Sender);
   // Moves the background colour choice on to the next colour.
   void Image1Click(vcl::TObject* Sender);
@@ -75,6 +83,8 @@ class TForm1 : public vcl::TForm {
   std::int32_t FileCount = 0;
   // Shows the selected background colour's name and colour on Label10.
   void UpdateColorSwatch();
+  // The page as the window stands: the listed names and every text and choice.
+  PageRequest RequestFromWindow() const;
 
   void FindControls();
   void BindEvents();

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "lumenfold/natural_order.h"
 #include "vcl/buttons.h"
 #include "vcl/ext_ctrls.h"
 #include "vcl/std_ctrls.h"
@@ -62,6 +63,8 @@ void CreateControls(QWidget& form) {
 
 void ApplyOtherSettings(QWidget& form) {
   auto& list = Find<vcl::TListBox>(form, "ListBox1");
+  // The list keeps the scan's natural order: IMG_2 before IMG_10.
+  list.SetItemOrder(NaturalLess);
   list.SetSorted(true);
   list.SetItemHeight(kListBoxItemHeight);
   list.SetTabStop(false);
