@@ -1,6 +1,18 @@
 # What `cmake --install` puts where, and the .deb that CPack makes of it.
 install(FILES dist/lumenfold-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+if(LUMENFOLD_BUILD_GUI)
+  # The window program in the desktop's menus, with its icon in every size
+  # the icon theme asks for.
+  install(FILES dist/lumenfold.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES dist/lumenfold.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  foreach(size 16 32 48 64 128 256)
+    install(FILES resources/icons/hicolor/${size}x${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+      RENAME lumenfold.png)
+  endforeach()
+endif()
+
 set(CPACK_PACKAGE_NAME lumenfold)
 set(CPACK_PACKAGE_VENDOR "Lumenfold")
 set(CPACK_PACKAGE_CONTACT "Lumenfold developers <lumenfold@localhost>")

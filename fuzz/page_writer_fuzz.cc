@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "../tests/core/page_test_util.h"
 #include "lumenfold/entry_kind.h"
 #include "lumenfold/page_writer.h"
 
@@ -16,23 +17,6 @@ using lumenfold::PageRequest;
 
 void Check(bool holds) {
   if (!holds) std::abort();
-}
-
-std::string Escaped(std::string_view name) {
-  std::string out;
-  for (char c : name) {
-    if (c == '"')
-      out += "&quot;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '\n')
-      out += "\r\n";
-    else
-      out += c;
-  }
-  return out;
 }
 
 PageRequest RandomRequest(FuzzedDataProvider& in) {
@@ -90,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lumenfold::ClassifyEntry(name, request.OutputName) == lumenfold::EntryKind::SkippedEntry) {
       continue;
     }
-    const std::string ref = Escaped(name) + "\"";
+    const std::string ref = lumenfold::test::NameAsWritten(name) + "\"";
     Check(page.find("SRC=\"" + ref) != std::string::npos ||
           page.find("HREF=\"" + ref) != std::string::npos);
   }

@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools fonts-ipafont-gothic
-  xvfb xauth imagemagick chromium
+  xvfb xauth imagemagick chromium desktop-file-utils
 )
 command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 

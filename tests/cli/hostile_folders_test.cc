@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "../core/page_test_util.h"
 #include "lumenfold/folder_scan.h"
 #include "lumenfold/generate.h"
 #include "lumenfold/natural_order.h"
@@ -23,22 +24,6 @@ class HostileFolderTest : public ::testing::Test {
  protected:
   std::string Folder() const { return dir_ / ""; }
   std::string Page() const { return ReadFile(dir_ / "DSC.htm"); }
-  static std::string Escaped(std::string_view name) {
-    std::string out;
-    for (char c : name) {
-      if (c == '"')
-        out += "&quot;";
-      else if (c == '<')
-        out += "&lt;";
-      else if (c == '>')
-        out += "&gt;";
-      else if (c == '\n')
-        out += "\r\n";
-      else
-        out += c;
-    }
-    return out;
-  }
   TempDir dir_;
 };
 
@@ -58,7 +43,7 @@ TEST_F(HostileFolderTest, NamesWithEveryByteValue) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string page = Page();
   for (const std::string& name : names) {
-    const std::string escaped = Escaped(name);
+    const std::string escaped = test::NameAsWritten(name);
     EXPECT_NE(page.find("<TD><A HREF=\"" + escaped + "\"><IMG SRC=\"" + escaped + "\" ALT=\"" +
                         escaped + "\" WIDTH=256"),
               std::string::npos)

@@ -29,6 +29,31 @@ inline std::string Crlf(std::string_view text) {
   return out;
 }
 
+// A file name as the page writes it: the bytes that could end an attribute
+// or open a tag as entities, line feeds as CR LF, the rest as it is.
+inline std::string NameAsWritten(std::string_view name) {
+  std::string out;
+  for (char c : name) {
+    switch (c) {
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '\n':
+        out += "\r\n";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 inline std::string RenderPage(const PageRequest& request, std::string_view date = "12/11/26") {
   std::string page;
   StringSink sink(&page);

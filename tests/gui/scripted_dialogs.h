@@ -33,8 +33,12 @@ class ScriptedDialogs : public vcl::DialogHost {
   std::optional<vcl::FileDialogAnswer> RunFileDialog(const vcl::FileDialogRequest& request) override {
     file_dialogs.push_back(request);
     if (file_answers.empty()) return std::nullopt;
-    std::optional<vcl::FileDialogAnswer> answer = file_answers.front();
+    // Copying out of an engaged optional only: GCC's optimiser otherwise
+    // warns that the copy may read an unset QString.
+    const bool cancelled = !file_answers.front().has_value();
+    vcl::FileDialogAnswer answer = cancelled ? vcl::FileDialogAnswer{} : *file_answers.front();
     file_answers.pop_front();
+    if (cancelled) return std::nullopt;
     return answer;
   }
 };

@@ -29,7 +29,13 @@ if [ -x /usr/bin/lumenfold ]; then
   if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop entry does not validate"
   fi
-  ls /usr/share/icons/hicolor/*/apps/lumenfold.png >/dev/null || fail "no icons"
+  for size in 16 32 48 64 128 256; do
+    [ -f "/usr/share/icons/hicolor/${size}x${size}/apps/lumenfold.png" ] || fail "no ${size}px icon"
+  done
+  # The window starts from the installed files and keeps running until stopped.
+  status=0
+  QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/lumenfold "$work/album" >/dev/null 2>&1 || status=$?
+  [ "$status" = 124 ] || fail "the installed window program ended with status $status"
 fi
 
 mapfile -t files < <(dpkg -L lumenfold | while read -r f; do [ -f "$f" ] && echo "$f"; done)
